@@ -9,9 +9,12 @@ class KonfigTable;
 class DiagramHost;
 class Surface;
 class HitRegions;
+class SurfaceClicks;
+struct DiagramState;
 
 // The four drawing routines over one surface and one hit-region table (MemKordinat), with the
 // diagram state they share. Each draws the diagram of the current row of ADOTable1 completely.
+// A database error thrown by a query ends the drawing where it stands and propagates as Error.
 class Diagrams {
 public:
     Diagrams(const Database& database, KonfigTable& adoTable1, DiagramHost& host);
@@ -19,6 +22,8 @@ public:
 
     Surface& surface();
     HitRegions& hitRegions();
+    SurfaceClicks& clicks();
+    const DiagramState& state() const;
 
     void diagramKorn();    // the configuration root
     void diagramObshie();  // the common-objects node
