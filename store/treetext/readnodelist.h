@@ -1,0 +1,17 @@
+#pragma once
+
+#include "store/treetext/storednode.h"
+
+#include <QByteArray>
+
+namespace kelvane {
+
+// Decodes the Items.Data block of a stored tree into the flat pre-order node list. Throws
+// Error("Stream read error") when the block ends early or a record is malformed.
+StoredNodes ReadNodeList(const QByteArray& block);
+
+// The same decoder for callers that keep what was read before a failure: nodes are appended to
+// `nodes` (with consistent links) as they are decoded, and the error is thrown afterwards.
+void ReadNodeListInto(const QByteArray& block, StoredNodes& nodes);
+
+} // namespace kelvane
