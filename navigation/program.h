@@ -8,6 +8,7 @@
 #include "navigation/sectionindex.h"
 #include "store/database.h"
 #include "store/konfigtable.h"
+#include "store/memtable.h"
 #include "store/query.h"
 
 #include <QString>
@@ -31,8 +32,8 @@ public:
 
     // Window creation: opens the connection to `databasePath`, ADOTable1 (which runs
     // DataSource1DataChange once) and tbstructura, each failure shown and passed over; opens
-    // MemNavig empty; then FormCreate.
-    void create(const QString& databasePath);
+    // MemKordinat (the diagrams' hit regions) and MemNavig empty; then FormCreate.
+    void create(const QString& databasePath, MemTable& memKordinat);
     void FormCreate();
     // The first show. `loadTree` fills TreeView1 from tbstructura (LoadTree); every error is
     // shown and stops the sequence.
