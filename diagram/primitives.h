@@ -25,6 +25,9 @@ public:
     // the background first, so an index outside 0..93 shows a plain square.
     void DrawChildBox(int imageindex);
     void DrawCountBadge(std::int64_t count, std::uint32_t band);
+    // Puts Im<imageindex> into the slot when 0 <= imageindex <= 93; otherwise the slot keeps its
+    // picture.
+    static void PutIcon(int imageindex, QImage& slot);
     void DrawIcon(int imageindex, QImage& slot, int x, int y);
     void DrawCaption(const QString& text, int dx);
     void FitCaption();
@@ -32,8 +35,8 @@ public:
     void DrawBoxBand(int x, int y, int w, std::uint32_t bottom);
     // Separator line at column x from y - 2 to y + 18 (end point excluded).
     void DrawSeparator(int x, int y);
-    // Fills a slot with the background colour (brush 0xF0FBFF).
-    void ClearSlot(QImage& slot);
+    // Fills a slot with the background colour 0xF0FBFF.
+    static void ClearSlot(QImage& slot);
 
 private:
     Surface& surface_;

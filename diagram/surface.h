@@ -40,8 +40,8 @@ public:
     void copyBlock(int dx, int dy, const QImage& slot);
     // Draws picture at (0, 0) of slot; an empty picture draws nothing.
     static void putPicture(QImage& slot, const QImage& picture);
-    // Fills the whole slot with the surface's brush colour.
-    void clearSlot(QImage& slot) const;
+    // Fills the whole slot with one colour; the slot has its own brush, the surface's is untouched.
+    static void fillSlot(QImage& slot, std::uint32_t bgr);
 
 private:
     void horizontalRun(int y, int x1, int x2, std::uint32_t bgr); // x1..x2 inclusive

@@ -1,0 +1,68 @@
+#include "diagram/diagramobject.h"
+
+#include "diagram/color.h"
+#include "diagram/diagramcontext.h"
+#include "diagram/diagramhost.h"
+#include "diagram/diagramstate.h"
+#include "diagram/hitregions.h"
+#include "diagram/konfigrow.h"
+#include "diagram/primitives.h"
+#include "store/konfigtable.h"
+
+namespace kelvane {
+
+void DiagramObject(DiagramContext& context) {
+    DiagramState& s = context.state;
+    const KonfigRow current = KonfigRow::current(context.adoTable1);
+    Query& children = context.ADOQuery2;
+    children.reopen(QStringLiteral("SELECT * FROM konfigtree WHERE (konfigtree.id_parent=") +
+                    QString::number(current.num) + QStringLiteral(") Order by num;"));
+    s.ChildCount = children.recordCount();
+    context.draw.BeginDiagram();
+    context.regions.ClearHitRegions();
+
+    // A class always has its parent row; without one the header stays empty with id 0.
+    context.ADOQuery5.reopenWithParam(current.idParent);
+    const KonfigRow parent = KonfigRow::firstOrEmpty(context.ADOQuery5);
+    s.ParentName = parent.name;
+
+    s.BoxWidth = 250;
+    context.draw.HeaderWidthRule(s.ParentName);
+    context.draw.DrawHeaderBox(palette::Shape17, 2, s.ParentName, parent.imageindex, s.Image5,
+                               bgr::HeaderBand);
+    context.regions.AddHitRegion(s, parent.id, s.ParentName, s.CaptionWidth);
+
+    s.CaptionWidth = 250;
+    s.BoxText = current.name;
+    s.CurX = 40;
+    s.CurY = 50;
+    context.draw.DrawHeaderBox(palette::Shape17, 2, s.BoxText, current.imageindex, s.Image4,
+                               bgr::HeaderBand);
+    const QString path = s.ParentName + QStringLiteral(" -> ") + s.BoxText;
+    context.host.setEd1(path);
+    context.host.setEd2(s.BoxText);
+    context.host.recordVisit(current.id, s.BoxText, path);
+    context.regions.AddHitRegion(s, current.id, s.BoxText, 250);
+
+    constexpr int RowsPerColumn = 15;
+    s.CurX = 60;
+    s.CurY = 80;
+    int ChildNo = 1;
+    for (children.first(); !children.eof(); children.next()) {
+        const KonfigRow child = KonfigRow::current(children);
+        s.BoxWidth = 250;
+        const int c = (ChildNo - 1) / RowsPerColumn;
+        if (c >= 1 && c <= 15) {
+            s.CurX = 60 + c * (s.BoxWidth + s.GapX);
+            if (ChildNo == RowsPerColumn * c + 1)
+                s.CurY = 80;
+        }
+        s.BoxText = child.name;
+        context.draw.DrawChildBox(child.imageindex);
+        context.regions.AddHitRegion(s, child.id, s.BoxText, s.BoxWidth);
+        s.CurY += s.BoxHeight + s.GapY;
+        ++ChildNo;
+    }
+}
+
+} // namespace kelvane
