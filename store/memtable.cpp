@@ -85,7 +85,8 @@ std::int64_t MemTable::insert(std::vector<QVariant> values, std::int64_t id) {
     std::vector<QVariant> row(columns_.size());
     row[0] = QVariant(static_cast<qlonglong>(autoIncrement_ ? nextId_++ : id));
     for (std::size_t i = 1; i < columns_.size(); ++i)
-        row[i] = normalised(static_cast<int>(i), i - 1 < values.size() ? values[i - 1] : QVariant());
+        row[i] =
+            normalised(static_cast<int>(i), i - 1 < values.size() ? values[i - 1] : QVariant());
     rows_.push_back(std::move(row));
     current_ = recordCount() - 1;
     placeCurrent();
@@ -132,7 +133,7 @@ void MemTable::first() {
 
 void MemTable::next() {
     requireOpen();
-    bof_ = false;
+    bof_ = rows_.empty();
     if (current_ + 1 < recordCount())
         ++current_;
     else
@@ -142,7 +143,7 @@ void MemTable::next() {
 
 void MemTable::prior() {
     requireOpen();
-    eof_ = false;
+    eof_ = rows_.empty();
     if (current_ > 0)
         --current_;
     else
