@@ -3,7 +3,6 @@
 #include "store/resultset.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -41,6 +40,8 @@ public:
     sqlite3* engine() const { return engine_; }
 
 private:
+    void requireOpen() const;
+
     sqlite3* engine_ = nullptr;
     std::map<QString, QString> problems_;
 };

@@ -3,7 +3,6 @@
 #include "store/cursor.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -30,13 +29,15 @@ public:
     // column is "num", "id" or "name" (any case). Returns whether a row was found; on failure
     // nothing changes and no notification runs.
     bool locate(const QString& column, const QString& value, LocateOptions options);
+    // locate on "num" or "id" with an integer value.
     bool locateInteger(const QString& column, std::int64_t value);
 
 private:
     std::unordered_map<std::int64_t, int> firstByNum_;
     std::unordered_map<std::int64_t, int> firstById_;
     std::vector<std::pair<QString, int>> byFoldedName_; // sorted by folded name, then row
-    void buildIndexes();
+    void buildIndexes(const ResultSet& rows);
+    const std::unordered_map<std::int64_t, int>& keyColumn(const QString& column) const;
     int findName(const QString& value, LocateOptions options) const;
 };
 

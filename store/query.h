@@ -3,7 +3,6 @@
 #include "store/cursor.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <optional>
 
