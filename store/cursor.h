@@ -3,6 +3,7 @@
 #include "store/resultset.h"
 
 #include <QString>
+
 #include <cstdint>
 #include <functional>
 
@@ -31,9 +32,7 @@ public:
     int currentRow() const;
 
     std::int64_t fieldAsInteger(int position) const;
-    std::int32_t fieldAsInt32(int position) const {
-        return static_cast<std::int32_t>(fieldAsInteger(position));
-    }
+    std::int32_t fieldAsInt32(int position) const { return static_cast<std::int32_t>(fieldAsInteger(position)); }
     QString fieldAsText(int position) const;
 
     const ResultSet& result() const;
