@@ -7,6 +7,7 @@ A member glyph is drawn in a 13 x 13 cell; its class (or group) is the same glyp
 """
 
 import math
+import re
 import pathlib
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -23,6 +24,8 @@ VIOLET, VIOLET_L = "#8062bd", "#e0d6f2"
 TEAL, TEAL_L = "#2a938e", "#c6e8e5"
 GREY, GREY_L = "#8a939d", "#e3e6e9"
 BROWN, BROWN_L = "#b07a3c", "#ecd2a6"
+STACK = "#dde3ea"  # back sheets of a stack
+STACK_INK = "#9aa6b4"  # details drawn on a back sheet
 
 
 def box(x, y, w, h, fill, stroke=INK, rx=0):
@@ -100,11 +103,9 @@ def register(header, mark):
             + circle(9.5, 9.5, 3, WHITE) + mark)
 
 
-def field(fill, letters, lead=""):
-    return box(0, 3, 13, 7, fill, rx=1) + lead + bits(5, 4, letters, INK)
-
-
-AB = ["#....", "#.##.", "###.#", "#.###", "####."]
+def field(fill, mark):
+    """Input field: a coloured mark and a line of text."""
+    return box(0, 3, 13, 7, fill, rx=1) + mark + px(6, 6, 5, 1, INK)
 
 
 def globe(cx, cy, r, fill):
@@ -138,8 +139,8 @@ G["enumvalue"] = box(0, 3, 13, 7, VIOLET_L, rx=1) + box(2, 5, 3, 3, VIOLET) + px
 G["constant"] = (box(0, 1, 13, 11, TEAL_L, rx=1)
                  + bits(2, 3, ["#########", "#########", "..##..##.", "..##..##.", "..##..##.",
                                ".##...##.", "##....###"], INK))
-G["report"] = (px(0, 12, 13, 1, INK) + box(1, 6, 3, 6, GREEN) + box(5, 1, 3, 11, BLUE)
-               + box(9, 4, 3, 8, AMBER))
+G["report"] = (box(0, 0, 13, 13, WHITE) + box(2, 6, 3, 6, GREEN) + box(5, 2, 3, 10, BLUE)
+               + box(8, 4, 3, 8, AMBER))
 G["dataprocessor"] = gear(6.5, 6.5, 6.3, 4.4, 8, "#7f95ae")
 G["role"] = (circle(4.5, 3.5, 2.5, "#f0c592")
              + '<path d="M0.5,12.5 V9.5 Q0.5,6.5 4.5,6.5 Q8.5,6.5 8.5,9.5 V12.5 Z" fill="' + BLUE
@@ -191,8 +192,7 @@ G["commonpicture"] = (box(0, 1, 13, 11, "#d6ecfa")
 G["language"] = (poly([(0.5, 0.5), (12.5, 0.5), (12.5, 9.5), (6.5, 9.5), (3.5, 12.5), (3.5, 9.5),
                        (0.5, 9.5)], WHITE)
                  + bits(2, 2, [".###.", "#...#", "#...#", "#####", "#...#", "#...#"], BLUE)
-                 + bits(8, 4, [".##.", "...#", ".###", "#..#"], BLUE) + px(11, 7, 1, 1, BLUE)
-                 + px(9, 7, 2, 1, BLUE))
+                 + bits(8, 3, [".##.", "...#", ".###", "#..#", ".###"], BLUE))
 G["dimension"] = (box(0, 3, 13, 7, "#b9c8d8") + "".join(px(x, 4, 1, 3 if x % 4 == 2 else 2, INK)
                                                           for x in range(2, 12, 2)))
 G["resource"] = (f'<ellipse cx="6.5" cy="9.5" rx="6" ry="3" fill="{AMBER}" stroke="{INK}"/>'
@@ -202,10 +202,12 @@ G["resource"] = (f'<ellipse cx="6.5" cy="9.5" rx="6" ry="3" fill="{AMBER}" strok
 G["graph"] = (box(0, 1, 13, 11, WHITE) + px(5, 2, 3, 9, BLUE_L) + px(1, 4, 11, 1, INK)
               + px(4, 2, 1, 9, INK) + px(8, 2, 1, 9, INK) + px(5, 2, 3, 2, BLUE))
 G["tabularsection"] = table(GREEN)
-G["tabularsectionattribute"] = (box(0, 3, 13, 7, WHITE) + px(1, 4, 3, 5, GREEN_L)
-                                + px(4, 4, 1, 5, INK) + bits(6, 4, AB, INK))
-G["attribute"] = field(BLUE_L, AB, box(1, 4, 3, 5, BLUE))
-G["standardattribute"] = field(GREY_L, AB, box(1, 4, 3, 5, GREY))
+G["tabularsectionattribute"] = (box(0, 1, 13, 11, WHITE) + px(1, 2, 11, 2, GREEN_L)
+                                + px(1, 4, 11, 1, INK) + px(1, 7, 11, 1, GRID)
+                                + px(4, 5, 1, 6, GRID) + px(8, 5, 1, 6, GRID)
+                                + box(4, 4, 5, 4, GREEN))
+G["attribute"] = field(WHITE, box(2, 5, 3, 3, BLUE))
+G["standardattribute"] = field(GREY_L, box(2, 5, 3, 3, GREY))
 G["addressingattribute"] = (box(0, 2, 13, 9, WHITE) + line([(0.5, 2.5), (6.5, 7.5), (12.5, 2.5)])
                             + px(1, 3, 11, 1, WHITE) + line([(1, 3), (6.5, 7.5), (12, 3)], AMBER))
 G["predefineditem"] = (line([(3, 10), (0.5, 12.5)], GREY, 1.5)
@@ -264,8 +266,15 @@ def member(glyph):
     return f'<g transform="translate(1 1)">{glyph}</g>'
 
 
+def ghost(glyph):
+    """The glyph's outlines over one light fill: the back sheet of a stack."""
+    glyph = glyph.replace(f'fill="{INK}"', 'fill="STACK_INK"')
+    glyph = re.sub(r'fill="#[0-9a-f]{6}"', f'fill="{STACK}"', glyph)
+    return glyph.replace('fill="STACK_INK"', f'fill="{STACK_INK}"')
+
+
 def stacked(glyph):
-    return (f'<g transform="translate(3 0)" opacity="0.6">{glyph}</g>'
+    return (f'<g transform="translate(3 0)">{ghost(glyph)}</g>'
             f'<g transform="translate(0 3)">{glyph}</g>')
 
 
@@ -277,12 +286,14 @@ FULL["configuration"] = (poly([(8, 0.5), (15.5, 4), (8, 7.5), (0.5, 4)], BLUE_L)
 FULL["commonnode"] = (poly([(0.5, 2.5), (5.5, 2.5), (7.5, 4.5), (15.5, 4.5), (15.5, 13.5),
                             (0.5, 13.5)], AMBER) + box(0, 6, 16, 8, AMBER_L))
 FULL["procedure"] = (box(0, 1, 16, 14, GREEN_L, rx=2)
-                     + bits(5, 3, ["#####.", "##..##", "##..##", "#####.", "##....", "##....",
-                                   "##...."], INK) + px(10, 8, 3, 1, GREEN) + px(10, 10, 3, 1, GREEN))
+                     + bits(5, 3, ["#####.", "##..##", "##..##", "##..##", "#####.", "##....",
+                                   "##....", "##....", "##...."], INK))
 FULL["function"] = (box(0, 1, 16, 14, BLUE_L, rx=2)
-                    + bits(2, 3, ["..##.......", ".#..#....#.", ".#..#.....#", "####.#.#..#",
-                                  ".#..#..#..#", ".#..#.#.#.#", ".#..#....#.", "##.......#."],
-                           INK))
+                    + bits(1, 3, ["..##", ".#..", ".#..", "###.", ".#..", ".#..", ".#..", ".#..",
+                                  "#..."], INK)
+                    + bits(6, 4, [".#", "#.", "#.", "#.", "#.", "#.", ".#"], INK)
+                    + bits(9, 6, ["#.#", ".#.", "#.#"], INK)
+                    + bits(12, 4, ["#.", ".#", ".#", ".#", ".#", ".#", "#."], INK))
 FULL["currentdata"] = (box(0, 1, 14, 14, WHITE) + px(1, 2, 12, 2, BLUE) + px(1, 4, 12, 1, INK)
                        + px(3, 6, 8, 1, GRID) + px(1, 8, 12, 3, AMBER_L) + px(3, 9, 8, 1, INK)
                        + px(3, 12, 6, 1, GRID) + poly([(13.5, 7.5), (15.5, 9.5), (13.5, 11.5)],
@@ -291,7 +302,7 @@ FULL["history"] = (circle(8.5, 8, 6.5, WHITE) + px(8, 4, 1, 5, INK) + px(9, 8, 3
                    + poly([(0.5, 4.5), (4.5, 4.5), (0.5, 8.5)], BLUE))
 FULL["table"] = member(table(GREY))
 FULL["img1"] = box(3, 3, 10, 10, BLUE_L, rx=1) + px(6, 6, 4, 4, BLUE)
-FULL["img2"] = poly([(8, 3.5), (12.5, 8), (8, 12.5), (3.5, 8)], GREY_L) + px(7, 7, 2, 2, GREY)
+FULL["img2"] = poly([(8, 3.5), (12.5, 8), (8, 12.5), (3.5, 8)], WHITE) + px(7, 7, 2, 2, GREY)
 FULL["historyclear"] = (box(1, 1, 12, 14, WHITE) + px(3, 4, 8, 1, GRID) + px(3, 7, 8, 1, GRID)
                         + px(3, 10, 8, 1, GRID) + circle(11.5, 11.5, 4, RED)
                         + line([(10, 10), (13, 13)], WHITE, 1.5) + line([(13, 10), (10, 13)], WHITE, 1.5))
