@@ -68,6 +68,7 @@ ReadTable readBack(const QString& path, const QString& tableName) {
         auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, c));
         result.columns << QString::fromUtf8(column->name);
         result.types.push_back(column->col_type);
+        result.autoNumber.push_back(column->is_long_auto != 0);
         if (column->col_type != MDB_MEMO) {
             bound[c].resize(mdb->bind_size);
             mdb_bind_column(table.get(), static_cast<int>(c + 1), bound[c].data(), nullptr);

@@ -11,6 +11,7 @@ namespace kelvane::test {
 struct ReadTable {
     QStringList columns;
     std::vector<int> types;
+    std::vector<bool> autoNumber;
     std::vector<std::vector<std::optional<QString>>> rows;
 };
 
