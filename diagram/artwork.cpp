@@ -12,9 +12,13 @@
 #include <map>
 #include <string_view>
 
-// The resources live in a static library: register them before the first picture is read.
+// The resources live in a static library: register them once, before the first picture is read.
 static void initArtworkResources() {
-    Q_INIT_RESOURCE(artwork);
+    static bool registered = false;
+    if (!registered) {
+        Q_INIT_RESOURCE(artwork);
+        registered = true;
+    }
 }
 
 namespace kelvane::artwork {
