@@ -133,8 +133,8 @@ G["documentjournal"] = (box(1, 1, 11, 12, WHITE) + px(3, 0, 1, 3, INK) + px(6, 0
                         + px(9, 0, 1, 3, INK) + px(3, 5, 2, 1, AMBER) + px(6, 5, 4, 1, GRID)
                         + px(3, 7, 2, 1, AMBER) + px(6, 7, 4, 1, GRID) + px(3, 9, 2, 1, AMBER)
                         + px(6, 9, 4, 1, GRID))
-G["enum"] = "".join(box(0, y, 4, 4, VIOLET) + px(5, y + 1, 8, 2, INK if y == 0 else GRID)
-                    for y in (0, 4, 9)).replace(px(5, 10, 8, 2, GRID), px(5, 10, 6, 2, GRID))
+G["enum"] = "".join(box(0, y, 4, 4, VIOLET) + px(5, y + 1, length, 2, INK if y == 0 else GRID)
+                    for y, length in ((0, 8), (4, 8), (9, 6)))
 G["enumvalue"] = box(0, 3, 13, 7, VIOLET_L, rx=1) + box(2, 5, 3, 3, VIOLET) + px(6, 6, 5, 1, INK)
 G["constant"] = (box(0, 1, 13, 11, TEAL_L, rx=1)
                  + bits(2, 3, ["#########", "#########", "..##..##.", "..##..##.", "..##..##.",
@@ -196,7 +196,7 @@ G["language"] = (poly([(0.5, 0.5), (12.5, 0.5), (12.5, 9.5), (6.5, 9.5), (3.5, 1
 G["dimension"] = (box(0, 3, 13, 7, "#b9c8d8") + "".join(px(x, 4, 1, 3 if x % 4 == 2 else 2, INK)
                                                           for x in range(2, 12, 2)))
 G["resource"] = (f'<ellipse cx="6.5" cy="9.5" rx="6" ry="3" fill="{AMBER}" stroke="{INK}"/>'
-                 + px(0, 6, 13, 4, "none") + box(0, 5, 13, 5, AMBER).replace(f'stroke="{INK}"', 'stroke="none"')
+                 + px(1, 5, 11, 5, AMBER)
                  + px(0, 5, 1, 5, INK) + px(12, 5, 1, 5, INK)
                  + f'<ellipse cx="6.5" cy="5.5" rx="6" ry="3" fill="{AMBER_L}" stroke="{INK}"/>')
 G["graph"] = (box(0, 1, 13, 11, WHITE) + px(5, 2, 3, 9, BLUE_L) + px(1, 4, 11, 1, INK)
@@ -268,9 +268,8 @@ def member(glyph):
 
 def ghost(glyph):
     """The glyph's outlines over one light fill: the back sheet of a stack."""
-    glyph = glyph.replace(f'fill="{INK}"', 'fill="STACK_INK"')
-    glyph = re.sub(r'fill="#[0-9a-f]{6}"', f'fill="{STACK}"', glyph)
-    return glyph.replace('fill="STACK_INK"', f'fill="{STACK_INK}"')
+    return re.sub(r'fill="(#[0-9a-f]{6})"',
+                  lambda m: f'fill="{STACK_INK if m.group(1) == INK else STACK}"', glyph)
 
 
 def stacked(glyph):
