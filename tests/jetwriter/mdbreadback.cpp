@@ -2,12 +2,19 @@
 
 #include "store/error.h"
 
+#include <QStringDecoder>
 #include <mdbtools.h>
 #include <memory>
 
 namespace kelvane::test {
 
 namespace {
+
+// UTF-8 to QString keeping a leading U+FEFF, which is a character of the stored value.
+QString fromUtf8(const char* text) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(text));
+}
 
 struct HandleCloser {
     void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
@@ -37,7 +44,7 @@ QString readMemo(MdbHandle* mdb, MdbColumn* column) {
     std::vector<char> text(2 * raw.size() + 1);
     mdb_unicode2ascii(mdb, raw.constData(), static_cast<size_t>(raw.size()), text.data(),
                       text.size());
-    return QString::fromUtf8(text.data());
+    return fromUtf8(text.data());
 }
 
 } // namespace
@@ -89,7 +96,7 @@ ReadTable readBack(const QString& path, const QString& tableName) {
             } else if (column->col_type == MDB_MEMO) {
                 row.emplace_back(readMemo(mdb.get(), column));
             } else {
-                row.emplace_back(QString::fromUtf8(bound[c].data()));
+                row.emplace_back(fromUtf8(bound[c].data()));
             }
         }
         result.rows.push_back(std::move(row));

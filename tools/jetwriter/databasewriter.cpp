@@ -77,6 +77,7 @@ void DatabaseWriter::setInlineMapLimit(std::size_t bytes) {
 
 void DatabaseWriter::write(const QString& path, const std::vector<TableSpec>& tables) const {
     QSet<QString> names{CatalogName.toCaseFolded()};
+    // Written tables point into layouts: room for the catalog's layout keeps them valid.
     std::vector<TableLayout> layouts;
     layouts.reserve(tables.size() + 1);
     for (const TableSpec& table : tables) {

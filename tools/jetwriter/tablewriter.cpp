@@ -5,7 +5,7 @@
 #include "tools/jetwriter/littleendian.h"
 #include "tools/jetwriter/textencoding.h"
 
-#include <cstring>
+#include <algorithm>
 #include <limits>
 
 namespace kelvane::jet {
@@ -64,8 +64,7 @@ void TableWriter::writeRow(const std::vector<Value>& values, std::size_t rowNumb
     std::fill(nullMask_.begin(), nullMask_.end(), 0);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const Value& value = values[c];
-        if (!std::holds_alternative<std::monostate>(value) &&
-            columns[c].spec.type != ColumnType::Ole) {
+        if (!std::holds_alternative<std::monostate>(value)) {
             nullMask_[c / 8] |= static_cast<std::uint8_t>(1u << (c % 8));
         }
         if (columns[c].fixed) {
