@@ -10,8 +10,8 @@ namespace kelvane {
 // Error("Stream read error") when the block ends early or a record is malformed.
 StoredNodes ReadNodeList(const QByteArray& block);
 
-// The same decoder for callers that keep what was read before a failure: nodes are appended to
-// `nodes` (with consistent links) as they are decoded, and the error is thrown afterwards.
+// The same decoder for callers that keep what was read before a failure: `nodes` is cleared,
+// receives each node as it is decoded and keeps consistent links when the error is thrown.
 void ReadNodeListInto(const QByteArray& block, StoredNodes& nodes);
 
 } // namespace kelvane
