@@ -3,6 +3,7 @@
 #include "tools/builder/cp1251.h"
 
 #include <QtEndian>
+#include <algorithm>
 
 namespace kelvane::builder {
 
@@ -30,16 +31,17 @@ void appendEntry(QByteArray& bytes, const Node& node) {
 }
 
 // Hex pairs of the block in lines of 32 bytes, the last line closed by '}'.
-QString hexLines(const QByteArray& bytes, const QString& indent) {
+QString hexLines(const QByteArray& bytes, const QByteArray& indent) {
     constexpr qsizetype BytesPerLine = 32;
-    QString text;
-    text.reserve(bytes.size() * 2 + bytes.size() / BytesPerLine * (indent.size() + 1) + 16);
-    for (qsizetype at = 0; at < bytes.size(); at += BytesPerLine) {
+    const QByteArray hex = bytes.toHex().toUpper();
+    QByteArray text;
+    text.reserve(hex.size() + (hex.size() / (2 * BytesPerLine) + 1) * (indent.size() + 3));
+    for (qsizetype at = 0; at < hex.size(); at += 2 * BytesPerLine) {
         text += indent;
-        text += QString::fromLatin1(bytes.mid(at, BytesPerLine).toHex().toUpper());
-        text += at + BytesPerLine < bytes.size() ? QStringLiteral("\r\n") : QStringLiteral("}\r\n");
+        text += QByteArrayView(hex).sliced(at, std::min(2 * BytesPerLine, hex.size() - at));
+        text += at + 2 * BytesPerLine < hex.size() ? "\r\n" : "}\r\n";
     }
-    return text;
+    return QString::fromLatin1(text);
 }
 
 } // namespace
@@ -70,7 +72,7 @@ QString storedTreeText(const Node& root) {
                                   "  ReadOnly = True\r\n"
                                   "  TabOrder = 0\r\n"
                                   "  Items.Data = {\r\n");
-    text += hexLines(encodeNodeList(root), QStringLiteral("    "));
+    text += hexLines(encodeNodeList(root), QByteArrayLiteral("    "));
     text += QStringLiteral("end\r\n");
     return text;
 }

@@ -53,6 +53,13 @@ std::int64_t membersOf(const Node& node, const QString& group) {
     return 0;
 }
 
+std::size_t nodeCount(const Node& node) {
+    std::size_t count = 1;
+    for (const Node& child : node.children)
+        count += nodeCount(child);
+    return count;
+}
+
 // Appends the rows of a node and its subtree in pre-order.
 class RowWriter {
 public:
@@ -68,11 +75,18 @@ public:
             throw Error(QStringLiteral("У узла «%1» %2 подчинённых: счётчик col1 не больше 32767")
                             .arg(node.name)
                             .arg(col1));
-        std::vector<Value> row{
-            num + 1,   num,     parentNum, node.name, std::int64_t{node.imageIndex},
-            node.type, Value{}, Value{},   Value{},   col1};
-        for (const auto& [name, group] : countColumns)
-            row.push_back(membersOf(node, QString::fromUtf8(group)));
+        std::vector<Value> row;
+        row.reserve(tables_.konfigtree.columns.size());
+        row.insert(row.end(), {num + 1, num, parentNum, node.name, std::int64_t{node.imageIndex},
+                               node.type, Value{}, Value{}, Value{}, col1});
+        static const std::vector<QString> groups = [] {
+            std::vector<QString> names;
+            for (const auto& [name, group] : countColumns)
+                names.push_back(QString::fromUtf8(group));
+            return names;
+        }();
+        for (const QString& group : groups)
+            row.push_back(membersOf(node, group));
         for (std::size_t i = 0; i < std::size(textColumnsAfterCounts); ++i)
             row.push_back(QString());
         row.push_back(std::int64_t{node.imageIndexType});
@@ -117,6 +131,7 @@ Tables buildTables(const Configuration& configuration) {
                         column("nomer", ColumnType::Long), column("name", ColumnType::Text),
                         column("modul", ColumnType::Text), column("vid", ColumnType::Text)},
                        {}};
+    tables.konfigtree.rows.reserve(nodeCount(configuration.root));
     RowWriter(tables).write(configuration.root, 0);
     tables.structura.rows.push_back({std::int64_t{1}, storedTreeText(configuration.root)});
     return tables;
