@@ -3,6 +3,8 @@
 #include "store/configurationloader.h"
 #include "store/error.h"
 #include "store/fileformat.h"
+#include "store/isolatedimport.h"
+#include "store/jetpagecheck.h"
 #include "store/jetreader.h"
 #include "store/russiancollation.h"
 #include "store/sqlitereader.h"
@@ -21,12 +23,7 @@ Database::~Database() {
 
 void Database::open(const QString& path) {
     close();
-    std::unique_ptr<TableSource> source;
-    if (detectFileFormat(path) == FileFormat::Jet4)
-        source = std::make_unique<JetReader>(path);
-    else
-        source = std::make_unique<SqliteReader>(path);
-
+    const FileFormat format = detectFileFormat(path);
     sqlite3* engine = nullptr;
     if (sqlite3_open(":memory:", &engine) != SQLITE_OK) {
         sqlite3_close(engine);
@@ -34,7 +31,16 @@ void Database::open(const QString& path) {
     }
     try {
         registerRussianCollation(engine);
-        problems_ = ConfigurationLoader(*source, engine).load();
+        if (format == FileFormat::Jet4) {
+            checkJetPages(path);
+            problems_ = importIsolated(path, engine, importTimeout_, [&path](sqlite3* child) {
+                JetReader reader(path);
+                return ConfigurationLoader(reader, child).load();
+            });
+        } else {
+            SqliteReader reader(path);
+            problems_ = ConfigurationLoader(reader, engine).load();
+        }
     } catch (...) {
         sqlite3_close(engine);
         throw;

@@ -3,6 +3,7 @@
 #include "store/resultset.h"
 
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -14,8 +15,9 @@ namespace kelvane {
 
 // The connection (ADOConn): opens Baza.mdb once, read-only, and loads its three tables into an
 // in-memory SQLite database that then runs every query text of the program verbatim.
-// The file is either a Jet 4.0 database (read with libmdb) or an SQLite 3 database holding the
-// same tables; the header tells them apart. The file itself is never written.
+// The file is either a Jet 4.0 database (read with libmdb, in a child process, so that a damaged
+// file cannot bring the program down) or an SQLite 3 database holding the same tables; the header
+// tells them apart. The file itself is never written.
 class Database {
 public:
     Database();
@@ -28,6 +30,8 @@ public:
     // problem is kept and reported by tableProblem() and by every query that reads it.
     void open(const QString& path);
     bool isOpen() const;
+    // How long reading a Jet file may take before it is taken for damaged (60 s unless set).
+    void setImportTimeout(std::chrono::milliseconds timeout) { importTimeout_ = timeout; }
     void close();
 
     // Empty when the table loaded, otherwise the message that opening it reports.
@@ -43,6 +47,7 @@ private:
     void requireOpen() const;
 
     sqlite3* engine_ = nullptr;
+    std::chrono::milliseconds importTimeout_ = std::chrono::seconds(60);
     std::map<QString, QString> problems_;
 };
 
