@@ -52,6 +52,13 @@ QString damagedJet(const QTemporaryDir& dir, char filler) {
 
 const char* const TreeText = "tools/treetext/kelvane-treetext";
 const char* const Build = "kelvane-build";
+const char* const Render = "tools/render/kelvane-render";
+
+// Arguments of kelvane-render for the folder with a Baza.mdb made of these bytes.
+QStringList renderFolder(const QTemporaryDir& dir, const QByteArray& bytes, const char* num = "1") {
+    file(dir, bytes);
+    return {dir.path(), QString::fromLatin1(num), dir.filePath(QStringLiteral("out.png"))};
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Tools, DamagedInputTest,
@@ -103,7 +110,34 @@ INSTANTIATE_TEST_SUITE_P(
                          return QStringList{QStringLiteral("--synthetic"), QStringLiteral("-5"),
                                             dir.filePath(QStringLiteral("Baza.mdb"))};
                      },
-                     ""}),
+                     ""},
+        DamagedInput{"RenderRandomBytes", Render,
+                     [](const QTemporaryDir& dir) {
+                         return renderFolder(dir, QByteArray(3 * PageSize, '\x5A'));
+                     },
+                     "не является базой данных Jet 4.0 или SQLite"},
+        DamagedInput{
+            "RenderTruncatedJet", Render,
+            [](const QTemporaryDir& dir) {
+                writeJet(dir.filePath(QStringLiteral("whole.mdb")));
+                return renderFolder(
+                    dir, readBytes(dir.filePath(QStringLiteral("whole.mdb"))).left(5 * PageSize));
+            },
+            "Таблица"},
+        DamagedInput{"RenderJetWithoutTableDefinitions", Render,
+                     [](const QTemporaryDir& dir) {
+                         damagedJet(dir, '\0');
+                         return QStringList{dir.path(), QStringLiteral("1"),
+                                            dir.filePath(QStringLiteral("out.png"))};
+                     },
+                     "Baza.mdb"},
+        DamagedInput{"RenderNumBeyondTheTable", Render,
+                     [](const QTemporaryDir& dir) {
+                         writeJet(dir.filePath(QStringLiteral("Baza.mdb")));
+                         return QStringList{dir.path(), QStringLiteral("-2147483648"),
+                                            dir.filePath(QStringLiteral("out.png"))};
+                     },
+                     "Запись с num -2147483648 не найдена"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
