@@ -53,6 +53,7 @@ bool Database::isOpen() const {
 }
 
 void Database::close() {
+    statements_.clear();
     sqlite3_close(engine_);
     engine_ = nullptr;
     problems_.clear();
@@ -78,8 +79,19 @@ ResultSet Database::query(const QString& sql, std::optional<std::int64_t> id1) c
             throw Error(problem);
     }
 
-    SqlStatement statement(engine_, sql);
+    auto cached = statements_.find(sql);
+    if (cached == statements_.end())
+        cached = statements_.emplace(sql, std::make_unique<SqlStatement>(engine_, sql)).first;
+    SqlStatement& statement = *cached->second;
     sqlite3_stmt* stmt = statement.get();
+    // Leaves the statement ready for its next run, also when stepping throws.
+    struct Rewind {
+        sqlite3_stmt* stmt;
+        ~Rewind() {
+            sqlite3_reset(stmt);
+            sqlite3_clear_bindings(stmt);
+        }
+    } rewind{stmt};
     if (id1) {
         const int parameter = sqlite3_bind_parameter_index(stmt, ":id1");
         if (parameter > 0)

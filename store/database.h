@@ -8,10 +8,13 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 struct sqlite3;
 
 namespace kelvane {
+
+class SqlStatement;
 
 // The connection (ADOConn): opens Baza.mdb once, read-only, and loads its three tables into an
 // in-memory SQLite database that then runs every query text of the program verbatim.
@@ -49,6 +52,9 @@ private:
     sqlite3* engine_ = nullptr;
     std::chrono::milliseconds importTimeout_ = std::chrono::seconds(60);
     std::map<QString, QString> problems_;
+    // Prepared statements by query text: the routines run the same few texts over and over
+    // (the list query once per child), and preparing costs more than running them.
+    mutable std::unordered_map<QString, std::unique_ptr<SqlStatement>> statements_;
 };
 
 } // namespace kelvane
