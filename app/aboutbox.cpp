@@ -1,5 +1,6 @@
 #include "app/aboutbox.h"
 
+#include "app/designfont.h"
 #include "diagram/artwork.h"
 
 #include <QFrame>
@@ -34,6 +35,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("О программе"));
     setModal(true);
+    setFont(designFont());
     setFixedSize(315, 362);
 
     auto* panel = new QFrame(this);

@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/currentrecordpage.h"
+#include "app/designfont.h"
 #include "app/historypage.h"
 #include "app/mainmenu.h"
 #include "app/palettepage.h"
@@ -54,11 +55,13 @@ std::function<void()> shown(std::function<void()> routine, SurfaceWidget*& widge
     };
 }
 
-QTableView* arrange(QTableView* grid, const std::vector<GridColumn>& columns) {
+// Shows the model in the grid with the columns' widths and a title row of one text line.
+void attach(QTableView* grid, QAbstractItemModel* model, const std::vector<GridColumn>& columns) {
+    grid->setModel(model);
     QHeaderView* header = grid->horizontalHeader();
+    header->setMinimumHeight(grid->fontMetrics().height() + 6);
     for (int column = 0; column < static_cast<int>(columns.size()); ++column)
         header->resizeSection(column, columns[static_cast<std::size_t>(column)].width);
-    return grid;
 }
 
 std::vector<GridColumn> memRazdelColumns() {
@@ -83,6 +86,7 @@ TForm1::TForm1(ErrorSink& sink, const QString& databasePath, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kelvane 1С: Предприятие 8.1"));
     setWindowIcon(artwork::programIcon());
+    setFont(designFont());
     resize(950, 587);
 
     diagrams_ =
@@ -239,24 +243,20 @@ void TForm1::wireHandlers() {
 
 void TForm1::wireGrids() {
     memNavigModel_ = new MemTableModel(program_.history().MemNavig(), dbGrid4Columns(), this);
-    TabSheet3->DBGrid4->setModel(memNavigModel_);
-    TabSheet3->arrangeColumns();
+    attach(TabSheet3->DBGrid4, memNavigModel_, dbGrid4Columns());
     followHistorySelection();
 
     konfigModel_ = new ResultSetModel(dbGrid1Columns(), this);
     if (program_.ADOTable1().isOpen())
         konfigModel_->setResult(program_.ADOTable1().result());
-    arrange(Tab2->DBGrid1, dbGrid1Columns())->setModel(konfigModel_);
-    arrange(Tab2->DBGrid1, dbGrid1Columns());
+    attach(Tab2->DBGrid1, konfigModel_, dbGrid1Columns());
 
     auto* razdel = new MemTableModel(program_.sections().MemRazdel(), memRazdelColumns(), this);
-    Tab2->DBGrid2->setModel(razdel);
-    arrange(Tab2->DBGrid2, memRazdelColumns());
+    attach(Tab2->DBGrid2, razdel, memRazdelColumns());
 
     auto* kordinat =
         new MemTableModel(diagrams_->hitRegions().MemKordinat(), memKordinatColumns(), this);
-    Tab3->DBGrid3->setModel(kordinat);
-    arrange(Tab3->DBGrid3, memKordinatColumns());
+    attach(Tab3->DBGrid3, kordinat, memKordinatColumns());
 }
 
 // DBGrid4 highlights the current row of MemNavig; a row chosen in the grid becomes current.

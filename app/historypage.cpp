@@ -58,7 +58,7 @@ HistoryPage::HistoryPage(QWidget* parent)
     DBGrid4->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid4->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid4->verticalHeader()->setDefaultSectionSize(18);
-    DBGrid4->verticalHeader()->setFixedWidth(12);
+    DBGrid4->verticalHeader()->hide();
 
     QWidget* panel8 = strip("Panel8", this);
     auto* right = static_cast<QVBoxLayout*>(panel8->layout());
@@ -70,14 +70,6 @@ HistoryPage::HistoryPage(QWidget* parent)
     row->addWidget(panel6);
     row->addWidget(DBGrid4, 1);
     row->addWidget(panel8);
-}
-
-void HistoryPage::arrangeColumns() {
-    QHeaderView* header = DBGrid4->horizontalHeader();
-    header->setDefaultAlignment(Qt::AlignCenter);
-    const int widths[] = {31, 250, 280};
-    for (int column = 0; column < 3; ++column)
-        header->resizeSection(column, widths[column]);
 }
 
 } // namespace kelvane

@@ -21,9 +21,6 @@ public:
     }
     QTableView* DBGrid4 = nullptr;
 
-    // Column widths and centred titles once the grid has its model.
-    void arrangeColumns();
-
 private:
     std::array<QPushButton*, 5> butNav_{};
 };
