@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/currentrecordpage.h"
+#include "app/historypage.h"
 #include "app/storedtreemodel.h"
 #include "app/storedtreeview.h"
 #include "store/konfigcolumns.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -111,4 +113,18 @@ TEST_F(Form1Test, CopyPutsTheTextOfEd2AsTheUserLeftIt) {
         form->TabSheet2->SpeedButton1->click();
         EXPECT_EQ(QApplication::clipboard()->text(), text);
     }
+}
+
+TEST_F(Form1Test, HistoryGridSelectionAndCurrentEntryFollowEachOther) {
+    actionNamed(*form, "dxBarButton1")->trigger();
+    QTableView* grid = form->TabSheet3->DBGrid4;
+    const MemTable& history = form->program().history().MemNavig();
+    EXPECT_EQ(grid->currentIndex().row(), 1);
+    grid->selectRow(0);
+    EXPECT_EQ(history.recNo(), 1);
+    EXPECT_FALSE(form->TabSheet3->butNav(3)->isEnabled());
+    EXPECT_TRUE(form->TabSheet3->butNav(4)->isEnabled());
+    form->TabSheet3->butNav(4)->click();
+    EXPECT_EQ(history.recNo(), 2);
+    EXPECT_EQ(grid->currentIndex().row(), 1);
 }
