@@ -28,6 +28,11 @@
 #include <sanitizer/common_interface_defs.h>
 #endif
 
+// The child writes to the pipe: the length of a header (32 bits), the header (a QDataStream of
+// the outcome and either the message of the failure or the table problems), and for a load the
+// length of the serialised database (64 bits) followed by its bytes. The parent reads the bytes
+// straight into the buffer that the engine then takes over.
+
 namespace kelvane {
 
 namespace {
@@ -39,8 +44,11 @@ using Clock = std::chrono::steady_clock;
 enum Outcome : quint8 { Loaded = 0, Failed = 1 };
 
 // Exit status of a child that ended outside its normal path (a sanitizer report, an exception
-// that is no Error).
+// that is no Error, a failed write).
 constexpr int ChildFailed = 3;
+// No header of ours comes near this; a larger length means the stream is not ours.
+constexpr quint32 HeaderLimit = 64u << 20;
+constexpr int PipeSize = 1 << 20;
 
 QString systemError(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
@@ -63,13 +71,33 @@ void quietCrashes() {
 #endif
 }
 
-QByteArray failure(const QString& message) {
-    QByteArray payload;
-    QDataStream(&payload, QIODevice::WriteOnly) << quint8(Failed) << message;
-    return payload;
+bool writeAll(int fd, const void* data, std::size_t size) {
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t count = write(fd, bytes, size);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        bytes += count;
+        size -= static_cast<std::size_t>(count);
+    }
+    return true;
 }
 
-QByteArray childPayload(const Load& load) {
+bool writeHeader(int fd, const QByteArray& header) {
+    const auto size = static_cast<quint32>(header.size());
+    return writeAll(fd, &size, sizeof size) &&
+           writeAll(fd, header.constData(), static_cast<std::size_t>(header.size()));
+}
+
+QByteArray failureHeader(const QString& message) {
+    QByteArray header;
+    QDataStream(&header, QIODevice::WriteOnly) << quint8(Failed) << message;
+    return header;
+}
+
+bool loadAndSend(int fd, const Load& load) {
     sqlite3* engine = nullptr;
     try {
         if (sqlite3_open(":memory:", &engine) != SQLITE_OK)
@@ -82,72 +110,69 @@ QByteArray childPayload(const Load& load) {
         unsigned char* bytes = sqlite3_serialize(engine, "main", &size, 0);
         if (!bytes)
             throw Error(QStringLiteral("Не удалось передать прочитанные таблицы"));
-        QByteArray payload;
-        QDataStream out(&payload, QIODevice::WriteOnly);
+        QByteArray header;
+        QDataStream out(&header, QIODevice::WriteOnly);
         out << quint8(Loaded) << quint32(problems.size());
         for (const auto& [table, problem] : problems)
             out << table << problem;
-        out << QByteArray::fromRawData(reinterpret_cast<const char*>(bytes),
-                                       static_cast<qsizetype>(size));
-        sqlite3_free(bytes);
-        sqlite3_close(engine);
-        return payload;
+        const auto length = static_cast<quint64>(size);
+        return writeHeader(fd, header) && writeAll(fd, &length, sizeof length) &&
+               writeAll(fd, bytes, static_cast<std::size_t>(size));
     } catch (const Error& error) {
         sqlite3_close(engine);
-        return failure(error.message());
+        return writeHeader(fd, failureHeader(error.message()));
     }
 }
 
 [[noreturn]] void runChild(int fd, const Load& load) {
     quietCrashes();
-    int status = 0;
+    bool sent = false;
     try {
-        const QByteArray payload = childPayload(load);
-        for (qsizetype written = 0; written < payload.size();) {
-            const ssize_t count = write(fd, payload.constData() + written,
-                                        static_cast<std::size_t>(payload.size() - written));
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count <= 0) {
-                status = ChildFailed;
-                break;
-            }
-            written += count;
-        }
+        sent = loadAndSend(fd, load);
     } catch (...) {
-        status = ChildFailed;
     }
-    _exit(status);
+    _exit(sent ? 0 : ChildFailed);
 }
 
-// Reads the pipe to its end; false when the deadline passed first.
-bool readAll(int fd, Clock::time_point deadline, QByteArray& received) {
-    char chunk[65536];
-    for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0)
-            return false;
-        pollfd waiting{fd, POLLIN, 0};
-        const int ready = poll(&waiting, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready < 0)
-            throw Error(QStringLiteral("Ошибка при получении прочитанных таблиц: %1")
-                            .arg(systemError(errno)));
-        if (ready == 0)
-            continue;
-        const ssize_t count = read(fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            throw Error(QStringLiteral("Ошибка при получении прочитанных таблиц: %1")
-                            .arg(systemError(errno)));
-        if (count == 0)
-            return true;
-        received.append(chunk, count);
+// The parent's end of the pipe, read against one deadline for the whole transfer.
+class ChildStream {
+public:
+    enum class Result { Complete, Ended, TimedOut };
+
+    ChildStream(int fd, Clock::time_point deadline)
+        : fd_(fd)
+        , deadline_(deadline) {}
+
+    Result read(void* into, std::size_t size) {
+        char* bytes = static_cast<char*>(into);
+        while (size > 0) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now());
+            if (left.count() <= 0)
+                return Result::TimedOut;
+            pollfd waiting{fd_, POLLIN, 0};
+            const int ready = poll(&waiting, 1, static_cast<int>(left.count()));
+            if (ready < 0 && errno == EINTR)
+                continue;
+            if (ready < 0)
+                return Result::Ended;
+            if (ready == 0)
+                continue;
+            const ssize_t count = ::read(fd_, bytes, size);
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count <= 0)
+                return Result::Ended;
+            bytes += count;
+            size -= static_cast<std::size_t>(count);
+        }
+        return Result::Complete;
     }
-}
+
+private:
+    int fd_;
+    Clock::time_point deadline_;
+};
 
 int waitFor(pid_t child) {
     int status = 0;
@@ -157,18 +182,65 @@ int waitFor(pid_t child) {
     return status;
 }
 
-void deserialize(const QString& path, sqlite3* engine, const QByteArray& database) {
-    const auto size = static_cast<sqlite3_int64>(database.size());
-    auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(static_cast<sqlite3_uint64>(size)));
-    if (!bytes)
-        throw Error(QStringLiteral("Недостаточно памяти для таблиц файла %1").arg(path));
-    std::memcpy(bytes, database.constData(), static_cast<std::size_t>(size));
-    if (sqlite3_deserialize(engine, "main", bytes, size, size,
-                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
-        SQLITE_OK)
-        throw Error(QStringLiteral("Не удалось принять таблицы файла %1: %2")
-                        .arg(path, QString::fromUtf8(sqlite3_errmsg(engine))));
+bool exitedWell(int status) {
+    return status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+
+// The child's side of one import as the parent receives it; the child is always reaped.
+class ChildImport {
+public:
+    ChildImport(const QString& path, pid_t child, int fd, std::chrono::milliseconds timeout)
+        : path_(path)
+        , child_(child)
+        , fd_(fd)
+        , timeout_(timeout)
+        , stream_(fd, Clock::now() + timeout) {}
+
+    ~ChildImport() {
+        if (fd_ >= 0)
+            close(fd_);
+        if (child_ > 0) {
+            kill(child_, SIGKILL);
+            waitFor(child_);
+        }
+    }
+    ChildImport(const ChildImport&) = delete;
+    ChildImport& operator=(const ChildImport&) = delete;
+
+    void read(void* into, std::size_t size) {
+        const ChildStream::Result result = stream_.read(into, size);
+        if (result == ChildStream::Result::TimedOut)
+            throw Error(
+                QStringLiteral("Файл %1 повреждён и не может быть прочитан: чтение не "
+                               "закончилось за %2 с")
+                    .arg(path_)
+                    .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout_).count()));
+        if (result == ChildStream::Result::Ended)
+            damaged(path_);
+    }
+
+    // Waits for the child to end; true when it ended well.
+    bool finish() {
+        close(fd_);
+        fd_ = -1;
+        const int status = waitFor(child_);
+        child_ = -1;
+        return exitedWell(status);
+    }
+
+private:
+    QString path_;
+    pid_t child_;
+    int fd_;
+    std::chrono::milliseconds timeout_;
+    ChildStream stream_;
+};
+
+// An engine buffer that is freed unless the engine took it over.
+struct EngineBuffer {
+    ~EngineBuffer() { sqlite3_free(bytes); }
+    unsigned char* bytes = nullptr;
+};
 
 } // namespace
 
@@ -178,6 +250,7 @@ Problems importIsolated(const QString& path, sqlite3* engine, std::chrono::milli
     if (pipe2(fds, O_CLOEXEC) != 0)
         throw Error(
             QStringLiteral("Не удалось начать чтение файла %1: %2").arg(path, systemError(errno)));
+    fcntl(fds[1], F_SETPIPE_SZ, PipeSize);
     const pid_t child = fork();
     if (child < 0) {
         const int code = errno;
@@ -191,37 +264,21 @@ Problems importIsolated(const QString& path, sqlite3* engine, std::chrono::milli
         runChild(fds[1], load);
     }
     close(fds[1]);
+    ChildImport import(path, child, fds[0], timeout);
 
-    QByteArray received;
-    bool finished = false;
-    try {
-        finished = readAll(fds[0], Clock::now() + timeout, received);
-    } catch (...) {
-        close(fds[0]);
-        kill(child, SIGKILL);
-        waitFor(child);
-        throw;
-    }
-    close(fds[0]);
-    if (!finished) {
-        kill(child, SIGKILL);
-        waitFor(child);
-        throw Error(QStringLiteral("Файл %1 повреждён и не может быть прочитан: чтение не "
-                                   "закончилось за %2 с")
-                        .arg(path)
-                        .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count()));
-    }
-    const int status = waitFor(child);
-    if (status < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    quint32 headerSize = 0;
+    import.read(&headerSize, sizeof headerSize);
+    if (headerSize > HeaderLimit)
         damaged(path);
-
-    QDataStream in(received);
+    QByteArray header(static_cast<qsizetype>(headerSize), Qt::Uninitialized);
+    import.read(header.data(), headerSize);
+    QDataStream in(header);
     quint8 outcome = 0;
     in >> outcome;
     if (outcome == Failed) {
         QString message;
         in >> message;
-        if (in.status() != QDataStream::Ok)
+        if (!import.finish() || in.status() != QDataStream::Ok)
             damaged(path);
         throw Error(message);
     }
@@ -234,11 +291,26 @@ Problems importIsolated(const QString& path, sqlite3* engine, std::chrono::milli
         in >> table >> problem;
         problems[table] = problem;
     }
-    QByteArray database;
-    in >> database;
     if (outcome != Loaded || in.status() != QDataStream::Ok || !in.atEnd())
         damaged(path);
-    deserialize(path, engine, database);
+
+    quint64 size = 0;
+    import.read(&size, sizeof size);
+    EngineBuffer buffer;
+    buffer.bytes = static_cast<unsigned char*>(sqlite3_malloc64(size));
+    if (!buffer.bytes)
+        throw Error(QStringLiteral("Недостаточно памяти для таблиц файла %1").arg(path));
+    import.read(buffer.bytes, size);
+    if (!import.finish())
+        damaged(path);
+
+    const auto length = static_cast<sqlite3_int64>(size);
+    const int result =
+        sqlite3_deserialize(engine, "main", std::exchange(buffer.bytes, nullptr), length, length,
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
+    if (result != SQLITE_OK)
+        throw Error(QStringLiteral("Не удалось принять таблицы файла %1: %2")
+                        .arg(path, QString::fromUtf8(sqlite3_errmsg(engine))));
     return problems;
 }
 
