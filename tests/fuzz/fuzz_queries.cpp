@@ -2,6 +2,7 @@
 // sign, empty names, quotes and SQL metacharacters. The query texts join numbers only and names
 // go through locate, so nothing here may fail other than with kelvane::Error.
 #include "diagram/diagrams.h"
+#include "diagram/hitregions.h"
 #include "diagram/surfaceclicks.h"
 #include "navigation/errorsink.h"
 #include "navigation/headlessview.h"

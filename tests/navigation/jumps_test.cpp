@@ -128,8 +128,9 @@ TEST(JumpTables, ButtonsAndMenuEntriesAreWiredAsTheBarsShowThem) {
         {PopMenEntry::Handler::WS1Click, QStringLiteral("WS-ссылки")},
     };
     for (const auto& [handler, caption] : fixed) {
-        const auto it = std::find_if(entries.begin(), entries.end(),
-                                     [&](const PopMenEntry& e) { return e.handler == handler; });
+        const auto it = std::find_if(
+            entries.begin(), entries.end(),
+            [&, wanted = handler](const PopMenEntry& e) { return e.handler == wanted; });
         ASSERT_NE(it, entries.end());
         EXPECT_EQ(it->caption, caption);
     }
