@@ -137,7 +137,11 @@ TForm1::TForm1(ErrorSink& sink, const QString& databasePath, QWidget* parent)
     wireGrids();
 }
 
-TForm1::~TForm1() = default;
+// The grid models are children of the window but watch tables that its members own: they go
+// first, while those tables still exist.
+TForm1::~TForm1() {
+    qDeleteAll(findChildren<MemTableModel*>(Qt::FindDirectChildrenOnly));
+}
 
 QWidget* TForm1::buildTreePanel() {
     auto* panel2 = new QWidget;
