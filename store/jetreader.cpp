@@ -70,7 +70,12 @@ struct JetReader::Impl {
                 if (!table)
                     throw Error(
                         QStringLiteral("Не удалось прочитать описание таблицы %1").arg(name));
-                mdb_read_columns(table);
+                if (!mdb_read_columns(table) || table->columns->len < table->num_cols) {
+                    mdb_free_tabledef(table);
+                    tables.erase(entry);
+                    throw Error(
+                        QStringLiteral("Не удалось прочитать столбцы таблицы %1").arg(name));
+                }
             }
             return table;
         }
