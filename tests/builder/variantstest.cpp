@@ -15,9 +15,9 @@ std::vector<jet::TableSpec> sampleTables() {
 }
 
 const jet::TableSpec& table(const std::vector<jet::TableSpec>& tables, const char* name) {
-    for (const jet::TableSpec& spec : tables) {
-        if (spec.name == QLatin1String(name))
-            return spec;
+    for (const jet::TableSpec& definition : tables) {
+        if (definition.name == QLatin1String(name))
+            return definition;
     }
     throw Error(QStringLiteral("нет таблицы"));
 }

@@ -68,19 +68,19 @@ void dropTable(std::vector<jet::TableSpec>& tables, const QString& table) {
 }
 
 void dropColumn(std::vector<jet::TableSpec>& tables, const QString& table, const QString& column) {
-    jet::TableSpec& spec = *findTable(tables, table);
-    const auto at = static_cast<std::ptrdiff_t>(findColumn(spec, column));
-    spec.columns.erase(spec.columns.begin() + at);
-    for (auto& row : spec.rows)
+    jet::TableSpec& definition = *findTable(tables, table);
+    const auto at = static_cast<std::ptrdiff_t>(findColumn(definition, column));
+    definition.columns.erase(definition.columns.begin() + at);
+    for (auto& row : definition.rows)
         row.erase(row.begin() + at);
 }
 
 void retypeColumn(std::vector<jet::TableSpec>& tables, const QString& table, const QString& column,
                   jet::ColumnType type) {
-    jet::TableSpec& spec = *findTable(tables, table);
-    const std::size_t at = findColumn(spec, column);
-    spec.columns[at].type = type;
-    for (auto& row : spec.rows)
+    jet::TableSpec& definition = *findTable(tables, table);
+    const std::size_t at = findColumn(definition, column);
+    definition.columns[at].type = type;
+    for (auto& row : definition.rows)
         row[at] = converted(row[at], type);
 }
 

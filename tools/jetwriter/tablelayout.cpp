@@ -73,30 +73,30 @@ TableLayout::TableLayout(const QString& tableName, const std::vector<ColumnSpec>
                         .arg(MaxColumns));
     }
     QSet<QString> names;
-    for (const ColumnSpec& spec : columns) {
-        checkName(spec.name, QStringLiteral("столбец таблицы «%1»").arg(tableName));
-        const QString folded = spec.name.toCaseFolded();
+    for (const ColumnSpec& definition : columns) {
+        checkName(definition.name, QStringLiteral("столбец таблицы «%1»").arg(tableName));
+        const QString folded = definition.name.toCaseFolded();
         if (names.contains(folded)) {
             throw Error(QStringLiteral("В таблице «%1» два столбца с именем «%2»")
-                            .arg(tableName, spec.name));
+                            .arg(tableName, definition.name));
         }
         names.insert(folded);
         ColumnLayout column;
-        column.spec = spec;
-        column.fixed = fixedLength(spec.type) > 0;
+        column.definition = definition;
+        column.fixed = fixedLength(definition.type) > 0;
         if (column.fixed) {
-            column.length = fixedLength(spec.type);
+            column.length = fixedLength(definition.type);
             column.fixedOffset = fixedSize_;
             fixedSize_ += column.length;
         } else {
-            if (spec.type == ColumnType::Text) {
-                if (spec.textLength < 1 || spec.textLength > 255) {
+            if (definition.type == ColumnType::Text) {
+                if (definition.textLength < 1 || definition.textLength > 255) {
                     throw Error(QStringLiteral("Столбец «%1» таблицы «%2»: длина текста %3, "
                                                "допускается от 1 до 255")
-                                    .arg(spec.name, tableName)
-                                    .arg(spec.textLength));
+                                    .arg(definition.name, tableName)
+                                    .arg(definition.textLength));
                 }
-                column.length = 2 * spec.textLength;
+                column.length = 2 * definition.textLength;
             }
             column.varIndex = varCount_++;
         }
@@ -113,7 +113,7 @@ TableLayout::TableLayout(const QString& tableName, const std::vector<ColumnSpec>
 int TableLayout::definitionLength() const {
     int length = ColumnsAt + DescriptorSize * static_cast<int>(columns_.size());
     for (const ColumnLayout& column : columns_) {
-        length += 2 + 2 * static_cast<int>(column.spec.name.size());
+        length += 2 + 2 * static_cast<int>(column.definition.name.size());
     }
     return length + 2;
 }
@@ -138,7 +138,7 @@ void TableLayout::writeDefinition(std::uint8_t* page, const TableState& state) c
     std::uint8_t* at = page + ColumnsAt;
     for (std::uint32_t number = 0; number < count; ++number) {
         const ColumnLayout& column = columns_[number];
-        const ColumnType type = column.spec.type;
+        const ColumnType type = column.definition.type;
         std::uint8_t flags = column.fixed ? 0x03 : 0x02;
         if (type == ColumnType::AutoNumber) {
             flags |= 0x04;
@@ -159,7 +159,7 @@ void TableLayout::writeDefinition(std::uint8_t* page, const TableState& state) c
         at += DescriptorSize;
     }
     for (const ColumnLayout& column : columns_) {
-        const QString& name = column.spec.name;
+        const QString& name = column.definition.name;
         putU16(at, 2 * static_cast<std::uint32_t>(name.size()));
         at += 2;
         for (const QChar c : name) {

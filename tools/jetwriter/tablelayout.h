@@ -10,7 +10,7 @@ namespace kelvane::jet {
 
 // Where one column lives in a row.
 struct ColumnLayout {
-    ColumnSpec spec;
+    ColumnSpec definition;
     bool fixed = false;
     int fixedOffset = 0; // fixed columns: offset in the fixed area
     int varIndex = 0;    // variable columns: slot in the row's offset table

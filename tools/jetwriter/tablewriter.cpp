@@ -39,7 +39,7 @@ static QString place(const TableLayout& layout, const ColumnLayout& column, std:
     return QStringLiteral("таблица «%1», строка %2, столбец «%3»")
         .arg(layout.tableName())
         .arg(rowNumber)
-        .arg(column.spec.name);
+        .arg(column.definition.name);
 }
 
 TableWriter::TableWriter(PageFile& file, const TableLayout& layout, std::uint32_t definitionPage)
@@ -76,7 +76,7 @@ void TableWriter::writeRow(const std::vector<Value>& values, std::size_t rowNumb
     if (rowLength() > datapage::MaxRowLength) {
         for (const ColumnLayout& column : columns) {
             const auto k = static_cast<std::size_t>(column.varIndex);
-            if (column.spec.type == ColumnType::Memo && storage_[k] == Storage::Inline &&
+            if (column.definition.type == ColumnType::Memo && storage_[k] == Storage::Inline &&
                 !varData_[k].empty()) {
                 storage_[k] = Storage::LongValue;
             }
@@ -103,14 +103,14 @@ void TableWriter::encodeFixed(const ColumnLayout& column, const Value& value,
     const auto* number = std::get_if<std::int64_t>(&value);
     if (number == nullptr) {
         throw Error(QStringLiteral("%1: ожидается число (тип столбца: %2), передан текст")
-                        .arg(place(layout_, column, rowNumber), typeName(column.spec.type)));
+                        .arg(place(layout_, column, rowNumber), typeName(column.definition.type)));
     }
     std::int64_t low = std::numeric_limits<std::int32_t>::min();
     std::int64_t high = std::numeric_limits<std::int32_t>::max();
-    if (column.spec.type == ColumnType::Byte) {
+    if (column.definition.type == ColumnType::Byte) {
         low = 0;
         high = 255;
-    } else if (column.spec.type == ColumnType::Integer) {
+    } else if (column.definition.type == ColumnType::Integer) {
         low = std::numeric_limits<std::int16_t>::min();
         high = std::numeric_limits<std::int16_t>::max();
     }
@@ -130,7 +130,7 @@ void TableWriter::encodeFixed(const ColumnLayout& column, const Value& value,
     } else {
         putU32(at, bits);
     }
-    if (column.spec.type == ColumnType::AutoNumber && *number > lastAutoNumber_) {
+    if (column.definition.type == ColumnType::AutoNumber && *number > lastAutoNumber_) {
         lastAutoNumber_ = bits;
     }
 }
@@ -144,7 +144,7 @@ void TableWriter::encodeVariable(const ColumnLayout& column, const Value& value,
     if (std::holds_alternative<std::monostate>(value)) {
         return;
     }
-    const ColumnType type = column.spec.type;
+    const ColumnType type = column.definition.type;
     if (type == ColumnType::Ole) {
         throw Error(QStringLiteral("%1: поле объекта OLE записывается только пустым (NULL)")
                         .arg(place(layout_, column, rowNumber)));
@@ -154,11 +154,11 @@ void TableWriter::encodeVariable(const ColumnLayout& column, const Value& value,
         throw Error(QStringLiteral("%1: ожидается текст (тип столбца: %2), передано число")
                         .arg(place(layout_, column, rowNumber), typeName(type)));
     }
-    if (type == ColumnType::Text && text->size() > column.spec.textLength) {
+    if (type == ColumnType::Text && text->size() > column.definition.textLength) {
         throw Error(QStringLiteral("%1: текст из %2 символов длиннее столбца (не более %3)")
                         .arg(place(layout_, column, rowNumber))
                         .arg(text->size())
-                        .arg(column.spec.textLength));
+                        .arg(column.definition.textLength));
     }
     if (!appendStoredText(*text, data)) {
         throw Error(QStringLiteral("%1: текст начинается с символа U+FEFF и содержит символы, "
@@ -185,7 +185,7 @@ int TableWriter::rowLength() const {
             continue;
         }
         const auto k = static_cast<std::size_t>(column.varIndex);
-        const bool memo = column.spec.type == ColumnType::Memo;
+        const bool memo = column.definition.type == ColumnType::Memo;
         if (storage_[k] == Storage::LongValue) {
             length += LongValueWriter::FieldHeaderSize;
         } else if (storage_[k] == Storage::Inline) {
@@ -206,7 +206,7 @@ void TableWriter::assemble() {
             const auto k = static_cast<std::size_t>(column.varIndex);
             starts[k] = static_cast<std::uint16_t>(row_.size());
             const std::vector<std::uint8_t>& data = varData_[k];
-            if (column.spec.type != ColumnType::Memo || storage_[k] == Storage::Null) {
+            if (column.definition.type != ColumnType::Memo || storage_[k] == Storage::Null) {
                 row_.insert(row_.end(), data.begin(), data.end());
                 continue;
             }
