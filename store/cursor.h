@@ -3,7 +3,6 @@
 #include "store/resultset.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <functional>
 
@@ -32,7 +31,9 @@ public:
     int currentRow() const;
 
     std::int64_t fieldAsInteger(int position) const;
-    std::int32_t fieldAsInt32(int position) const { return static_cast<std::int32_t>(fieldAsInteger(position)); }
+    std::int32_t fieldAsInt32(int position) const {
+        return static_cast<std::int32_t>(fieldAsInteger(position));
+    }
     QString fieldAsText(int position) const;
 
     const ResultSet& result() const;

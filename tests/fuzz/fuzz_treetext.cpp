@@ -5,7 +5,6 @@
 #include "store/treetext/stringtocomponent.h"
 
 #include <QByteArray>
-
 #include <cstddef>
 #include <cstdint>
 

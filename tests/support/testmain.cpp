@@ -1,5 +1,4 @@
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 // Every test program runs with an offscreen QApplication so that fonts, images and widgets work.

@@ -10,8 +10,14 @@ static QString fromEnvironment(const char* name) {
         .absolutePath();
 }
 
-QString sharedDir() { return fromEnvironment("KELVANE_SHARED_DIR"); }
-QString binaryDir() { return fromEnvironment("KELVANE_BINARY_DIR"); }
-QString sourceDir() { return fromEnvironment("KELVANE_SOURCE_DIR"); }
+QString sharedDir() {
+    return fromEnvironment("KELVANE_SHARED_DIR");
+}
+QString binaryDir() {
+    return fromEnvironment("KELVANE_BINARY_DIR");
+}
+QString sourceDir() {
+    return fromEnvironment("KELVANE_SOURCE_DIR");
+}
 
 } // namespace kelvane::test

@@ -3,7 +3,6 @@
 #include "tools/jetwriter/jetwriter.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <vector>
 
@@ -19,8 +18,8 @@ struct Procedure {
 struct Node {
     QString name;
     int imageIndex = 0;
-    QString type;            // konfigtree.type, up to 5 characters
-    int col1 = -1;           // count badge; -1: the number of children
+    QString type;  // konfigtree.type, up to 5 characters
+    int col1 = -1; // count badge; -1: the number of children
     int imageIndexType = 0;
     std::vector<Procedure> procedures;
     std::vector<Node> children;
