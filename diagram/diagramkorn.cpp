@@ -1,6 +1,7 @@
 #include "diagram/diagramkorn.h"
 
 #include "diagram/color.h"
+#include "diagram/countedchildren.h"
 #include "diagram/diagramcontext.h"
 #include "diagram/diagramhost.h"
 #include "diagram/diagramstate.h"
@@ -32,24 +33,7 @@ void DiagramKorn(DiagramContext& context) {
     context.host.recordVisit(current.id, s.BoxText, s.BoxText);
     context.regions.AddHitRegion(s, current.id, s.BoxText, s.CaptionWidth);
 
-    constexpr int MaxRows = 9;
-    s.CurX = 40;
-    s.CurY = 50;
-    int i = 1;
-    for (children.first(); !children.eof(); children.next()) {
-        const KonfigRow child = KonfigRow::current(children);
-        if (i > MaxRows && i <= 2 * MaxRows) {
-            s.CurX = s.BoxWidth + s.GapX + 66;
-            if (i == MaxRows + 1)
-                s.CurY = 50;
-        }
-        s.BoxText = child.name;
-        context.draw.DrawChildBox(child.imageindex);
-        context.draw.DrawCountBadge(child.col1, bgr::ChildBand);
-        context.regions.AddHitRegion(s, child.id, s.BoxText, s.BoxWidth);
-        s.CurY += s.BoxHeight + s.GapY;
-        ++i;
-    }
+    DrawCountedChildren(context, children, 40, 50, 66, bgr::ChildBand);
 }
 
 } // namespace kelvane

@@ -2,10 +2,10 @@
 
 #include "diagram/color.h"
 #include "diagram/diagramcontext.h"
-#include "diagram/diagramhost.h"
 #include "diagram/diagramstate.h"
 #include "diagram/hitregions.h"
 #include "diagram/konfigrow.h"
+#include "diagram/pathheaders.h"
 #include "diagram/primitives.h"
 #include "store/konfigtable.h"
 
@@ -23,26 +23,7 @@ void DiagramObject(DiagramContext& context) {
 
     // A class always has its parent row; without one the header stays empty with id 0.
     context.ADOQuery5.reopenWithParam(current.idParent);
-    const KonfigRow parent = KonfigRow::firstOrEmpty(context.ADOQuery5);
-    s.ParentName = parent.name;
-
-    s.BoxWidth = 250;
-    context.draw.HeaderWidthRule(s.ParentName);
-    context.draw.DrawHeaderBox(palette::Shape17, 2, s.ParentName, parent.imageindex, s.Image5,
-                               bgr::HeaderBand);
-    context.regions.AddHitRegion(s, parent.id, s.ParentName, s.CaptionWidth);
-
-    s.CaptionWidth = 250;
-    s.BoxText = current.name;
-    s.CurX = 40;
-    s.CurY = 50;
-    context.draw.DrawHeaderBox(palette::Shape17, 2, s.BoxText, current.imageindex, s.Image4,
-                               bgr::HeaderBand);
-    const QString path = s.ParentName + QStringLiteral(" -> ") + s.BoxText;
-    context.host.setEd1(path);
-    context.host.setEd2(s.BoxText);
-    context.host.recordVisit(current.id, s.BoxText, path);
-    context.regions.AddHitRegion(s, current.id, s.BoxText, 250);
+    DrawPathHeaders(context, current, KonfigRow::firstOrEmpty(context.ADOQuery5));
 
     constexpr int RowsPerColumn = 15;
     s.CurX = 60;

@@ -1,11 +1,12 @@
 #include "diagram/diagramobshie.h"
 
 #include "diagram/color.h"
+#include "diagram/countedchildren.h"
 #include "diagram/diagramcontext.h"
-#include "diagram/diagramhost.h"
 #include "diagram/diagramstate.h"
 #include "diagram/hitregions.h"
 #include "diagram/konfigrow.h"
+#include "diagram/pathheaders.h"
 #include "diagram/primitives.h"
 #include "store/konfigtable.h"
 
@@ -22,44 +23,8 @@ void DiagramObshie(DiagramContext& context) {
     context.regions.ClearHitRegions();
 
     context.ADOQuery5.reopenWithParam(current.idParent);
-    const KonfigRow parent = KonfigRow::firstOrEmpty(context.ADOQuery5);
-    s.ParentName = parent.name;
-    s.BoxText = current.name;
-    context.draw.HeaderWidthRule(s.ParentName);
-    context.draw.DrawHeaderBox(palette::Shape17, 2, s.ParentName, parent.imageindex, s.Image5,
-                               bgr::HeaderBand);
-    context.regions.AddHitRegion(s, parent.id, s.ParentName, s.CaptionWidth);
-
-    s.CaptionWidth = 250;
-    s.CurX = 40;
-    s.CurY = 50;
-    context.draw.DrawHeaderBox(palette::Shape17, 2, s.BoxText, current.imageindex, s.Image4,
-                               bgr::HeaderBand);
-    const QString path = s.ParentName + QStringLiteral(" -> ") + s.BoxText;
-    context.host.setEd1(path);
-    context.host.setEd2(s.BoxText);
-    context.host.recordVisit(current.id, s.BoxText, path);
-    context.regions.AddHitRegion(s, current.id, s.BoxText, 250);
-
-    constexpr int MaxRows = 9;
-    s.CurX = 60;
-    s.CurY = 80;
-    int i = 1;
-    for (children.first(); !children.eof(); children.next()) {
-        const KonfigRow child = KonfigRow::current(children);
-        s.BoxWidth = 250;
-        if (i > MaxRows && i <= 2 * MaxRows) {
-            s.CurX = s.BoxWidth + s.GapX + 86;
-            if (i == MaxRows + 1)
-                s.CurY = 80;
-        }
-        s.BoxText = child.name;
-        context.draw.DrawChildBox(child.imageindex);
-        context.draw.DrawCountBadge(child.col1, bgr::CommonBadgeBand);
-        context.regions.AddHitRegion(s, child.id, s.BoxText, s.BoxWidth);
-        s.CurY += s.BoxHeight + s.GapY;
-        ++i;
-    }
+    DrawPathHeaders(context, current, KonfigRow::firstOrEmpty(context.ADOQuery5));
+    DrawCountedChildren(context, children, 60, 80, 86, bgr::CommonBadgeBand);
 }
 
 } // namespace kelvane
