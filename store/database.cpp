@@ -70,6 +70,25 @@ void Database::requireOpen() const {
                                    "открыто"));
 }
 
+const Database::PreparedQuery& Database::prepared(const QString& sql) const {
+    auto found = statements_.find(sql);
+    if (found != statements_.end())
+        return found->second;
+    PreparedQuery query{std::make_unique<SqlStatement>(engine_, sql), {}};
+    sqlite3_stmt* stmt = query.statement->get();
+    const int count = sqlite3_column_count(stmt);
+    query.columns.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        ResultSet::Column& column = query.columns[static_cast<std::size_t>(i)];
+        column.name = QString::fromUtf8(sqlite3_column_name(stmt, i));
+        const char* declared = sqlite3_column_decltype(stmt, i);
+        column.kind = declared && QByteArray(declared).toUpper().startsWith("INT")
+                          ? ResultSet::Kind::Integer
+                          : ResultSet::Kind::Text;
+    }
+    return statements_.emplace(sql, std::move(query)).first->second;
+}
+
 ResultSet Database::query(const QString& sql, std::optional<std::int64_t> id1) const {
     requireOpen();
     for (const auto& [table, problem] : problems_) {
@@ -79,10 +98,8 @@ ResultSet Database::query(const QString& sql, std::optional<std::int64_t> id1) c
             throw Error(problem);
     }
 
-    auto cached = statements_.find(sql);
-    if (cached == statements_.end())
-        cached = statements_.emplace(sql, std::make_unique<SqlStatement>(engine_, sql)).first;
-    SqlStatement& statement = *cached->second;
+    const PreparedQuery& entry = prepared(sql);
+    SqlStatement& statement = *entry.statement;
     sqlite3_stmt* stmt = statement.get();
     // Leaves the statement ready for its next run, also when stepping throws.
     struct Rewind {
@@ -98,16 +115,8 @@ ResultSet Database::query(const QString& sql, std::optional<std::int64_t> id1) c
             sqlite3_bind_int64(stmt, parameter, *id1);
     }
 
-    const int count = sqlite3_column_count(stmt);
-    std::vector<ResultSet::Column> columns(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        ResultSet::Column& column = columns[static_cast<std::size_t>(i)];
-        column.name = QString::fromUtf8(sqlite3_column_name(stmt, i));
-        const char* declared = sqlite3_column_decltype(stmt, i);
-        column.kind = declared && QByteArray(declared).toUpper().startsWith("INT")
-                          ? ResultSet::Kind::Integer
-                          : ResultSet::Kind::Text;
-    }
+    std::vector<ResultSet::Column> columns = entry.columns;
+    const int count = static_cast<int>(columns.size());
     int rows = 0;
     while (statement.step()) {
         for (int i = 0; i < count; ++i) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 struct sqlite3;
 
@@ -52,9 +53,15 @@ private:
     sqlite3* engine_ = nullptr;
     std::chrono::milliseconds importTimeout_ = std::chrono::seconds(60);
     std::map<QString, QString> problems_;
-    // Prepared statements by query text: the routines run the same few texts over and over
-    // (the list query once per child), and preparing costs more than running them.
-    mutable std::unordered_map<QString, std::unique_ptr<SqlStatement>> statements_;
+    // Prepared statements by query text, with the names and kinds of their result columns: the
+    // routines run the same few texts over and over (the list query once per child), and
+    // preparing costs more than running them.
+    struct PreparedQuery {
+        std::unique_ptr<SqlStatement> statement;
+        std::vector<ResultSet::Column> columns; // without rows
+    };
+    const PreparedQuery& prepared(const QString& sql) const;
+    mutable std::unordered_map<QString, PreparedQuery> statements_;
 };
 
 } // namespace kelvane
